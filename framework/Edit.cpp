@@ -1,0 +1,3 @@
+#include "framework/Edit.h"
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
