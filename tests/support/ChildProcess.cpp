@@ -65,12 +65,15 @@ ChildProcess::~ChildProcess()
     }
 }
 
-bool ChildProcess::Start(const std::string& exe, const std::string& args, const std::string& cwd)
+bool ChildProcess::Start(const std::string& exe, const std::string& args, const std::string& cwd,
+                         const std::string& desktop)
 {
     std::string path = exe.find('\\') == std::string::npos && exe.find(':') == std::string::npos ? ExeDir() + exe : exe;
     std::string cmd = "\"" + path + "\"" + (args.empty() ? "" : " " + args);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
+    std::string desk = desktop;
+    if (!desk.empty()) si.lpDesktop = &desk[0];
     return CreateProcessA(path.c_str(), &cmd[0], NULL, NULL, FALSE, 0, NULL,
                           cwd.empty() ? NULL : cwd.c_str(), &si, &pi_) != FALSE;
 }

@@ -6,6 +6,7 @@ namespace {
 struct Search {
     std::string caption;
     HWND found;
+    bool anyDesktop;  // on another desktop, Wine reports every window hidden
 };
 
 BOOL CALLBACK FindBox(HWND w, LPARAM lp)
@@ -14,7 +15,7 @@ BOOL CALLBACK FindBox(HWND w, LPARAM lp)
     char cls[64] = {}, title[512] = {};
     GetClassNameA(w, cls, sizeof cls);
     GetWindowTextA(w, title, sizeof title);
-    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(w) && s->caption == title) {
+    if (strcmp(cls, "#32770") == 0 && (s->anyDesktop || IsWindowVisible(w)) && s->caption == title) {
         s->found = w;
         return FALSE;
     }
@@ -62,11 +63,22 @@ BOOL CALLBACK CollectTop(HWND w, LPARAM lp)
 }
 }  // namespace
 
+HWND FindMessageBoxOn(HDESK desktop, const std::string& caption, DWORD timeoutMs)
+{
+    Search s{caption, NULL, desktop != NULL};
+    WaitFor([&] {
+        if (desktop)
+            EnumDesktopWindows(desktop, FindBox, reinterpret_cast<LPARAM>(&s));
+        else
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s));
+        return s.found != NULL;
+    }, timeoutMs);
+    return s.found;
+}
+
 HWND FindMessageBox(const std::string& caption, DWORD timeoutMs)
 {
-    Search s{caption, NULL};
-    WaitFor([&] { EnumWindows(FindBox, reinterpret_cast<LPARAM>(&s)); return s.found != NULL; }, timeoutMs);
-    return s.found;
+    return FindMessageBoxOn(NULL, caption, timeoutMs);
 }
 
 std::string MessageBoxText(HWND box)

@@ -40,6 +40,8 @@ std::vector<DWORD> ScreenGrab(const RECT& r);
 // A visible dialog-class ("#32770") top-level window with this caption, in
 // any process; waits up to timeoutMs. Null when none appears.
 HWND FindMessageBox(const std::string& caption, DWORD timeoutMs = 5000);
+// The same on another desktop of this window station.
+HWND FindMessageBoxOn(HDESK desktop, const std::string& caption, DWORD timeoutMs = 5000);
 // The texts of the box's static controls that hold text, joined by "\n".
 std::string MessageBoxText(HWND box);
 // Presses the box's OK button (or its only button) and waits until it is gone.
@@ -60,7 +62,9 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
     // Starts exe (a path, or a name in ExeDir()) with arguments; cwd may be empty.
-    bool Start(const std::string& exe, const std::string& args = "", const std::string& cwd = "");
+    // desktop: the name of a desktop of this window station to run on.
+    bool Start(const std::string& exe, const std::string& args = "", const std::string& cwd = "",
+               const std::string& desktop = "");
     bool Running() const;
     bool WaitExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     void Kill();
