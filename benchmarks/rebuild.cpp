@@ -1,5 +1,5 @@
 // Times a rebuild of the process tree: the program's one-pass build against
-// the walk the tree builder was first described with (a whole-system thread
+// the per-process reference walk (a whole-system thread
 // snapshot per process, a whole-desktop window walk per thread), on the same
 // desktop, for several numbers of helper processes (N) x worker threads
 // each (M) x windows per worker (K). Both rebuild the real popup of a real
@@ -41,7 +41,7 @@ void Clear(CMainFrame* frame)
     frame->WindowList.RemoveAll();
 }
 
-// The rebuild as first described: the same steps around the fill.
+// The rebuild with the per-process reference walk: the same steps around the fill.
 void ReferenceRebuild(CMainFrame* frame)
 {
     Clear(frame);
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     }
     frame->ShowWindow(SW_HIDE);
 
-    printf("Rebuild of the process tree: the described walk (reference) vs the one-pass build, in ms,\n"
+    printf("Rebuild of the process tree: the per-process reference walk vs the one-pass build, in ms,\n"
            "median of runs. \"fill\": the snapshots, the window walk and the inserts; \"rebuild\": the\n"
            "whole RebuildTree, with clearing, sizing and placing the popup (the same in both).\n\n");
     printf("               |                       | fill                         | rebuild\n");

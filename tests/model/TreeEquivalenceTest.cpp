@@ -1,4 +1,4 @@
-// The one-pass build gives exactly the tree and the lists of the described
+// The one-pass build gives exactly the tree and the lists of the per-process reference
 // walk (a thread snapshot per process, a window walk per thread), on a
 // desktop that holds still, with processes that own several threads, nested
 // windows, a dialog with its controls and a window of one thread inside a
@@ -80,7 +80,7 @@ std::vector<std::string> WindowTitlesUnder(HWND tree, HTREEITEM thread)
 
 }  // namespace
 
-TEST_F(MainFrameTest, OnePassBuildEqualsTheDescribedWalk)
+TEST_F(MainFrameTest, OnePassBuildEqualsTheReferenceWalk)
 {
     Target a, b;
     ASSERT_TRUE(a.Start("--threads 3 --windows 2 --nested --dialog --cross"));
