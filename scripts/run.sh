@@ -17,12 +17,13 @@ say "building for $arch in $build"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
       -DKORV_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 \
   || { cat "$build.configure.log" >&2; fail "the build could not be configured"; }
-cmake --build "$build" -j"$(nproc)" --target Korvane >"$build.build.log" 2>&1 \
+cmake --build "$build" -j"$(nproc)" --target Korvane walkthrough >"$build.build.log" 2>&1 \
   || { tail -n 40 "$build.build.log" >&2; fail "the build broke"; }
 exe="$build/bin/Korvane.exe"
 [ -f "$exe" ] || fail "no $exe after the build"
 
 xvfb_pid=
+headless=
 cleanup() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
@@ -40,6 +41,7 @@ if [ -z "${DISPLAY:-}" ]; then
   num=$(tr -dc 0-9 <"$fdfile"); rm -f "$fdfile"
   [ -n "$num" ] || fail "Xvfb did not start"
   export DISPLAY=:$num
+  headless=1
 fi
 xdpyinfo >/dev/null 2>&1 || xdotool getmouselocation >/dev/null 2>&1 || fail "cannot open display $DISPLAY"
 
@@ -54,6 +56,25 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
-say "starting the Wine desktop with Korvane on display $DISPLAY"
-say "move the mouse over the Start button's left half and click it; Ctrl+C stops"
-"$wine" explorer /desktop=shell,1024x768 "Z:${exe//\//\\}"
+winpath() { local p=${1//\//\\}; echo "Z:$p"; }
+if [ -z "$headless" ]; then
+  say "starting the Wine desktop with Korvane on display $DISPLAY"
+  say "move the mouse over the Start button's left half and click it; Ctrl+C stops"
+  "$wine" explorer /desktop=shell,1024x768 "$(winpath "$exe")"
+  exit 0
+fi
+
+# No display to look at: walk the main gestures on the private display and
+# keep a screenshot of each step.
+shots=$build/screenshots/$(date +%Y%m%d-%H%M%S)
+mkdir -p "$shots"
+say "starting the Wine desktop with Korvane on the headless display $DISPLAY"
+"$wine" explorer /desktop=shell,1024x768 "$(winpath "$exe")" >/dev/null 2>&1 </dev/null &
+say "walking the main gestures with the mouse, a screenshot per step:"
+"$wine" explorer /desktop=shell,1024x768 "$(winpath "$build/bin/walkthrough.exe")" "$shots" </dev/null >/dev/null 2>&1 &
+for _ in $(seq 180); do [ -f "$shots/done" ] && break; sleep 1; done
+[ -f "$shots/done" ] || fail "the walk did not finish within 3 minutes; screenshots so far are in $shots"
+failures=$(cat "$shots/done"); rm -f "$shots/done"
+[ "$failures" = 0 ] || fail "$failures step(s) of the walk failed; screenshots are in $shots"
+sed "s/^/  /" "$shots/walk.log" >&2
+say "done: the screenshots are in $shots"
