@@ -10,51 +10,49 @@
 static const DWORD kProcessAllAccess = 0x1F0FFF;
 static const DWORD kThreadAllAccess = 0x1F03FF;
 
+// The index of the first entry whose label equals the item's text, or -1.
+// An empty list is answered without asking the tree for the text.
+template <class List, class LabelOf>
+static INT_PTR FindByLabel(const List& list, const CMyTreeCtrl& tree, HTREEITEM hItem, LabelOf labelOf)
+{
+    if (list.IsEmpty())
+        return -1;
+    CString text = tree.GetItemText(hItem);
+    for (INT_PTR i = 0; i < list.GetSize(); ++i)
+        if (labelOf(list[i]) == text)
+            return i;
+    return -1;
+}
+
 HANDLE CMainFrame::ItemToProcess(HTREEITEM hItem, int* pIndex)
 {
-    if (ProcessList.IsEmpty())
+    INT_PTR i = FindByLabel(ProcessList, m_dlgTree.m_tree, hItem,
+                            [](const PROCESSENTRY32& pe) { return ProcessLabel(pe); });
+    if (i < 0)
         return nullptr;
-    CString text = m_dlgTree.m_tree.GetItemText(hItem);
-    for (INT_PTR i = 0; i < ProcessList.GetSize(); ++i) {
-        const PROCESSENTRY32& pe = ProcessList.ElementAt(i);
-        if (ProcessLabel(pe) == text) {
-            if (pIndex)
-                *pIndex = (int)i;
-            return ::OpenProcess(kProcessAllAccess, TRUE, pe.th32ProcessID);
-        }
-    }
-    return nullptr;
+    if (pIndex)
+        *pIndex = (int)i;
+    return ::OpenProcess(kProcessAllAccess, TRUE, ProcessList[i].th32ProcessID);
 }
 
 HANDLE CMainFrame::ItemToThread(HTREEITEM hItem, int* pIndex)
 {
-    if (ThreadList.IsEmpty())
+    INT_PTR i = FindByLabel(ThreadList, m_dlgTree.m_tree, hItem,
+                            [](const THREADENTRY32& te) { return ThreadLabel(te); });
+    if (i < 0)
         return nullptr;
-    CString text = m_dlgTree.m_tree.GetItemText(hItem);
-    for (INT_PTR i = 0; i < ThreadList.GetSize(); ++i) {
-        const THREADENTRY32& te = ThreadList.ElementAt(i);
-        if (ThreadLabel(te) == text) {
-            if (pIndex)
-                *pIndex = (int)i;
-            return ::OpenThread(kThreadAllAccess, TRUE, te.th32ThreadID);
-        }
-    }
-    return nullptr;
+    if (pIndex)
+        *pIndex = (int)i;
+    return ::OpenThread(kThreadAllAccess, TRUE, ThreadList[i].th32ThreadID);
 }
 
 HWND CMainFrame::ItemToWindow(HTREEITEM hItem, int* pIndex)
 {
-    if (WindowList.IsEmpty())
+    // The label of the window's title and class of this moment.
+    INT_PTR i = FindByLabel(WindowList, m_dlgTree.m_tree, hItem, [](HWND hWnd) { return WindowLabelNow(hWnd); });
+    if (i < 0)
         return nullptr;
-    CString text = m_dlgTree.m_tree.GetItemText(hItem);
-    for (INT_PTR i = 0; i < WindowList.GetSize(); ++i) {
-        HWND hWnd = WindowList[i];
-        // The label of the window's title and class of this moment.
-        if (WindowLabelNow(hWnd) == text) {
-            if (pIndex)
-                *pIndex = (int)i;
-            return hWnd;
-        }
-    }
-    return nullptr;
+    if (pIndex)
+        *pIndex = (int)i;
+    return WindowList[i];
 }
