@@ -3,6 +3,9 @@
 // item becomes the selection and the popup stays open.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "actions/ActionFixture.h"
 #include "res/resource.h"
 
@@ -64,15 +67,89 @@ TEST_F(ActionTest, RightClickOpensTheMenuOfTheItemsKindWithTheCurrentStateChecke
         EXPECT_EQ(seen.checked, c.checked);
         EXPECT_EQ(seen.selected, c.item) << "the right-clicked item is selected before the menu opens";
         EXPECT_TRUE(seen.popupVisible);
-        // Top-left corner at the cursor (the system moves a menu up only when
-        // it would not fit below).
+        // Top-left corner at the cursor; the system moves a menu up only when
+        // it would not fit above the taskbar, and then just far enough.
         EXPECT_EQ(seen.menuRect.left, seen.click.x);
-        if (seen.click.y + (seen.menuRect.bottom - seen.menuRect.top) <= GetSystemMetrics(SM_CYSCREEN)) {
+        MONITORINFO mi = {};
+        mi.cbSize = sizeof mi;
+        ASSERT_TRUE(GetMonitorInfoA(MonitorFromPoint(seen.click, MONITOR_DEFAULTTONEAREST), &mi));
+        if (seen.click.y + (seen.menuRect.bottom - seen.menuRect.top) <= mi.rcWork.bottom) {
             EXPECT_EQ(seen.menuRect.top, seen.click.y);
+        } else {
+            EXPECT_LT(seen.menuRect.top, seen.click.y);
+            EXPECT_LE(seen.menuRect.bottom, mi.rcWork.bottom);
         }
         // Closing the menu without a choice leaves the selection and the popup.
         EXPECT_EQ(tree().GetSelectedItem(), c.item);
         EXPECT_TRUE(seen.popupVisibleAfter);
+    }
+}
+
+// The menu can be worked with the keyboard while another program is in
+// front: Escape closes it with no choice, Down and Return pick its first
+// entry. Either way the user's next click outside the popup hides it, as
+// after a menu closed with the mouse.
+TEST_F(ActionTest, AMenuClosedWithTheKeyboardLeavesTheNextClickOutsideItsWork)
+{
+    Target target;
+    ASSERT_TRUE(target.Start("--threads 1 --windows 1"));
+    HWND front = target.Last().Win("0-0")->hwnd;
+
+    struct {
+        const char* keys;
+        bool copies;
+    } cases[] = {
+        {"Escape", false},
+        {"Down Return", true},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        frame->RebuildTree();
+        ASSERT_TRUE(popup().IsWindowVisible());
+        HTREEITEM item = ProcessItem(target.Pid());
+        ASSERT_NE(item, nullptr);
+        const std::string label = ItemText(Tree(), item);
+        bench::Pump(GetDoubleClickTime() + 100);  // two right clicks, not a double click
+        OpenClipboard(nullptr);
+        EmptyClipboard();
+        CloseClipboard();
+        ASSERT_TRUE(SetForegroundWindow(front));
+        ASSERT_TRUE(bench::WaitFor([&] { return GetForegroundWindow() == front; }));
+
+        const POINT at = ItemPoint(Tree(), item);
+        std::atomic<bool> opened(false), closed(false), done(false);
+        std::thread user([&] {
+            bench::MouseClick(at.x, at.y, 3);
+            auto menuUp = [] {
+                HWND m = FindWindowExA(nullptr, nullptr, "#32768", nullptr);
+                return m && IsWindowVisible(m);
+            };
+            const DWORD t0 = GetTickCount();
+            while (!menuUp() && GetTickCount() - t0 < 5000)
+                Sleep(20);
+            opened = menuUp();
+            if (opened) {
+                bench::KeyPress(c.keys);
+                const DWORD t1 = GetTickCount();
+                while (menuUp() && GetTickCount() - t1 < 3000)
+                    Sleep(20);
+                closed = !menuUp();
+                if (!closed)  // leave no menu behind for the next case
+                    PostMessageA(frame->m_hWnd, WM_CANCELMODE, 0, 0);
+            }
+            done = true;
+        });
+        bench::WaitFor([&] { return done.load(); }, 20000);
+        user.join();
+        bench::Pump(100);
+        ASSERT_TRUE(opened) << "no menu opened";
+        EXPECT_TRUE(closed) << "the keys did not reach the menu";
+        EXPECT_EQ(ClipboardText(), c.copies ? label : "(none)");
+        ASSERT_TRUE(popup().IsWindowVisible());
+
+        bench::MouseClick(1000, 300);
+        EXPECT_TRUE(bench::WaitFor([&] { return !popup().IsWindowVisible(); }, 2000))
+            << "the first click outside did not hide the popup";
     }
 }
 
