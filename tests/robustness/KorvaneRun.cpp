@@ -60,14 +60,17 @@ HWND FindOf(DWORD pid, const char* cls, HWND owner, bool visibleOnly)
 
 HWND VisibleMenuOf(DWORD pid) { return FindOf(pid, "#32768", nullptr, true); }
 
-bool CloseMenusOf(DWORD pid)
+bool CloseMenusOf(DWORD pid, bool* byKeyboard)
 {
     for (int i = 0; i < 3 && VisibleMenuOf(pid); ++i) {
         bench::KeyPress("Escape");
-        if (bench::WaitFor([&] { return VisibleMenuOf(pid) == nullptr; }, 500))
-            break;
-        // A menu whose program is not in the foreground does not get the
-        // keyboard; a click beside it, on the bare desktop, closes it.
+        bench::WaitFor([&] { return VisibleMenuOf(pid) == nullptr; }, 500);
+    }
+    if (byKeyboard)
+        *byKeyboard = VisibleMenuOf(pid) == nullptr;
+    for (int i = 0; i < 3 && VisibleMenuOf(pid); ++i) {
+        // A menu that does not get the keyboard: a click beside it, on the
+        // bare desktop, closes it.
         HWND menu = VisibleMenuOf(pid);
         if (!menu)
             break;

@@ -19,8 +19,10 @@ DWORD OwnerPid(HWND w);
 bool HooksFree();
 // A visible menu window ("#32768") of this process, or null.
 HWND VisibleMenuOf(DWORD pid);
-// Presses Escape until no menu of the process shows (at most a few times).
-bool CloseMenusOf(DWORD pid);
+// Presses Escape until no menu of the process shows (at most a few times);
+// a menu that ignores the keyboard is then closed by a click beside it.
+// byKeyboard, when given, tells whether Escape alone did it.
+bool CloseMenusOf(DWORD pid, bool* byKeyboard = nullptr);
 
 class KorvaneRun {
 public:

@@ -46,52 +46,84 @@ TEST(RandomInput, ShellAndKorvaneSurviveAndThePopupMatchesTheRecord)
                      std::uniform_int_distribution<int>(r.top, r.bottom - 1)(rng)};
     };
 
-    const int kEvents = 300;
-    const DWORD kBudgetMs = 20000;
+    // Moves and left clicks go in chains of up to kChain steps, one xdotool
+    // run each. Most chains start with a click on the Start button that
+    // brings the popup up, and then aim mostly at the tree; every chain is
+    // followed by one right click on its own, so that a menu it opens is
+    // closed with Escape and no entry is ever picked.
+    const int kEvents = 2500, kChain = 60;
+    const DWORD kBudgetMs = 75000;
     const DWORD t0 = GetTickCount();
-    int events = 0, moves = 0, lefts = 0, rights = 0, menus = 0, popupShown = 0;
-    for (; events < kEvents && GetTickCount() - t0 < kBudgetMs; ++events) {
-        const int where = std::uniform_int_distribution<int>(0, 9)(rng);
-        const HWND popup = k.Popup();
-        const HWND tree = popup && IsWindowVisible(popup) ? TreeOf(popup) : nullptr;
-        POINT p;
-        if (where < 3)
-            p = in(desktop);
-        else if (where < 5)
-            p = in(Inner(bar, 2));
-        else if (where < 7 || !tree)
-            p = in(startLeft);
-        else
-            p = in(Inner(bench::WindowRect(tree), 3));  // the tree, not the popup's buttons
-
-        const int what = std::uniform_int_distribution<int>(0, 9)(rng);
-        if (what < 5) {
-            bench::MouseMove(p.x, p.y);
-            ++moves;
-        } else if (what < 8) {
-            bench::MouseClick(p.x, p.y, 1);
-            ++lefts;
-        } else {
-            bench::MouseClick(p.x, p.y, 3);
-            ++rights;
-            // Open, then Escape: no menu entry is ever picked.
-            if (bench::WaitFor([&] { return VisibleMenuOf(pid) != nullptr; }, 250)) {
-                ++menus;
-                ASSERT_TRUE(CloseMenusOf(pid)) << "event " << events << ": a menu stayed open";
-            }
+    int events = 0, moves = 0, lefts = 0, rights = 0, menus = 0, menusEscaped = 0, onTree = 0;
+    auto chance = [&](int percent) { return std::uniform_int_distribution<int>(0, 99)(rng) < percent; };
+    auto visibleTree = [&]() -> HWND {
+        HWND popup = k.Popup();
+        return popup && IsWindowVisible(popup) ? TreeOf(popup) : nullptr;
+    };
+    auto pick = [&](HWND tree, bool* treePoint) {
+        *treePoint = false;
+        const int where = std::uniform_int_distribution<int>(0, 99)(rng);
+        if (tree && where < 60) {
+            *treePoint = true;
+            return in(Inner(bench::WindowRect(tree), 3));  // the tree, not the popup's buttons
         }
-        bench::Pump(10);
-        if (tree)
-            ++popupShown;
+        if (where < 75)
+            return in(desktop);
+        if (where < 90)
+            return in(Inner(bar, 2));
+        return in(startLeft);
+    };
+    auto xy = [](POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    while (events < kEvents && GetTickCount() - t0 < kBudgetMs) {
+        HWND tree = visibleTree();
+        if (!tree && chance(70)) {
+            ASSERT_TRUE(bench::Xdotool("mousemove " + xy(in(startLeft)) + " mousedown 1 sleep 0.01 mouseup 1"));
+            ++lefts;
+            ++events;
+            bench::WaitFor([&] { return (tree = visibleTree()) != nullptr; }, 3000);
+        }
+        std::string chain;
+        for (int i = 0; i < kChain; ++i) {
+            bool treePoint;
+            const POINT p = pick(tree, &treePoint);
+            onTree += treePoint;
+            // A few milliseconds between steps, as a quick hand leaves.
+            chain += "mousemove " + xy(p) + " sleep 0.005 ";
+            // Clicks outside the tree (which hide the popup) are rarer.
+            if (chance(treePoint ? 40 : 15)) {
+                chain += "mousedown 1 sleep 0.01 mouseup 1 sleep 0.01 ";
+                ++lefts;
+            } else {
+                ++moves;
+            }
+            ++events;
+        }
+        ASSERT_TRUE(bench::Xdotool(chain)) << "xdotool did not finish a chain";
+        bench::Pump(30);
+        ASSERT_TRUE(k.process.Running()) << "Korvane ended by event " << events;
+
+        bool treePoint;
+        const POINT p = pick(visibleTree(), &treePoint);
+        onTree += treePoint;
+        ASSERT_TRUE(bench::Xdotool("mousemove " + xy(p) + " mousedown 3 sleep 0.01 mouseup 3"));
+        ++rights;
+        ++events;
+        if (bench::WaitFor([&] { return VisibleMenuOf(pid) != nullptr; }, 300)) {
+            ++menus;
+            bool byKeyboard = false;
+            ASSERT_TRUE(CloseMenusOf(pid, &byKeyboard)) << "event " << events << ": a menu stayed open";
+            menusEscaped += byKeyboard;
+        }
         ASSERT_TRUE(k.process.Running()) << "Korvane ended at event " << events;
     }
     const DWORD elapsed = GetTickCount() - t0;
     CloseMenusOf(pid);
-    std::printf("random input: %d events (%d moves, %d left clicks, %d right clicks, %d menus opened and "
-                "escaped, popup up at %d events) in %lu ms\n",
-                events, moves, lefts, rights, menus, popupShown, (unsigned long)elapsed);
-    EXPECT_GE(events, 100) << "too few events in the time";
-    EXPECT_GT(popupShown, 0) << "the input never reached the popup";
+    std::printf("random input: %d events (%d moves, %d left clicks, %d right clicks; %d aimed at the shown tree; "
+                "%d menus opened, %d closed by Escape) in %lu ms\n",
+                events, moves, lefts, rights, onTree, menus, menusEscaped, (unsigned long)elapsed);
+    EXPECT_GE(events, 1000) << "too few events in the time";
+    EXPECT_GT(onTree, 0) << "the input never reached the popup";
+    EXPECT_EQ(menusEscaped, menus) << "a menu ignored Escape";
 
     // The shell runs and answers.
     DWORD_PTR result = 0;

@@ -32,22 +32,22 @@ bool RunUnix(const std::string& commandLine)
     return done;
 }
 
-static void Xdo(const std::string& args)
+bool Xdotool(const std::string& args)
 {
-    RunUnix("/usr/bin/xdotool " + args);
+    return RunUnix("/usr/bin/xdotool " + args);
 }
 
 void MouseMove(int x, int y)
 {
     char buf[64];
     snprintf(buf, sizeof buf, "mousemove %d %d", x, y);
-    Xdo(buf);
+    Xdotool(buf);
     // The event reaches Wine asynchronously: wait until the cursor is there.
     WaitFor([&] { POINT p; GetCursorPos(&p); return p.x == x && p.y == y; }, 2000);
 }
 
-void MouseDown(int button) { Xdo("mousedown " + std::to_string(button)); Pump(50); }
-void MouseUp(int button) { Xdo("mouseup " + std::to_string(button)); Pump(50); }
+void MouseDown(int button) { Xdotool("mousedown " + std::to_string(button)); Pump(50); }
+void MouseUp(int button) { Xdotool("mouseup " + std::to_string(button)); Pump(50); }
 
 void MouseClick(int x, int y, int button)
 {
@@ -56,7 +56,7 @@ void MouseClick(int x, int y, int button)
     MouseUp(button);
 }
 
-void KeyPress(const std::string& keys) { Xdo("key " + keys); Pump(50); }
-void TypeText(const std::string& text) { Xdo("type -- '" + text + "'"); Pump(50); }
+void KeyPress(const std::string& keys) { Xdotool("key " + keys); Pump(50); }
+void TypeText(const std::string& text) { Xdotool("type -- '" + text + "'"); Pump(50); }
 
 }  // namespace bench

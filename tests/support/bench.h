@@ -24,6 +24,9 @@ void MouseUp(int button = 1);
 void MouseClick(int x, int y, int button = 1);
 void KeyPress(const std::string& keys);  // xdotool key names, e.g. "Escape", "Down Return"
 void TypeText(const std::string& text);
+// Runs one xdotool command line, which may chain many steps ("mousemove 10
+// 20 click 1 mousemove 30 40 ..."), and waits until it is done.
+bool Xdotool(const std::string& args);
 // Runs a Unix program of the bench machine and waits for it (up to 10 s).
 bool RunUnix(const std::string& commandLine);
 
