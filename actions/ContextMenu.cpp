@@ -49,19 +49,9 @@ LRESULT CMainFrame::OnShowMenu(WPARAM, LPARAM)
     // The press that picks an entry must not hide the tree popup.
     setIsMenu(1);
     // This frame is the program's main window: the chosen command comes
-    // back to it. The popup came up from a click on the shell's taskbar, so
-    // another program may still be in front: without taking the foreground
-    // first the menu would get no keyboard (arrows, Return, Escape do
-    // nothing). The message posted afterwards lets the menu loop end cleanly.
-    if (pPopup) {
-        SetForegroundWindow();
+    // back to it.
+    if (pPopup)
         pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
-        PostMessage(WM_NULL);
-    }
-    // A press ends the menu and clears the flag itself; a menu closed with
-    // the keyboard must not leave it set, or the user's next click would
-    // be spent on clearing it.
-    setIsMenu(0);
     menu.DestroyMenu();
     return 0;
 }

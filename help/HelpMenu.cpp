@@ -23,10 +23,6 @@ LRESULT CMainFrame::OnShowHelpMenu(WPARAM, LPARAM)
     // chosen command.
     if (pPopup)
         pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, rcButton.left, rcButton.bottom, this);
-    // A press ends the menu and clears the flag itself; a menu closed with
-    // the keyboard must not leave it set, or the user's next click would
-    // be spent on clearing it.
-    setIsMenu(0);
 
     menu.DestroyMenu();
     return 0;
