@@ -1,0 +1,286 @@
+// A first start of Korvane walked the way a user walks it, with the real
+// mouse and keyboard on the Wine desktop: the tip and its check box, a
+// second start without the tip, the Start button's left half, the tree with
+// a program of our own in it, that program's priority set from its menu,
+// the tree saved to a file, the help menu and the contact dialog, a second
+// copy refused, and a click outside that puts the popup away.
+#include <gtest/gtest.h>
+
+#include "help/ContactDlg.h"
+#include "journey/RemoteTree.h"
+#include "model/Target.h"
+#include "support/bench.h"
+
+namespace journey {
+namespace {
+
+const int kDontShowId = 1019;  // "Don't show this comment again"
+const int kSaveId = 1008;
+const int kHelpId = 1012;
+const int kContactEditId = 1020;
+
+DWORD OwnerPid(HWND w)
+{
+    DWORD pid = 0;
+    if (w)
+        GetWindowThreadProcessId(w, &pid);
+    return pid;
+}
+
+// A window's text as the window itself gives it (GetWindowText does not
+// ask a control of another process).
+std::string Text(HWND w)
+{
+    char text[1024] = {};
+    DWORD_PTR n = 0;
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, &n);
+    return text;
+}
+
+std::string Hex8(UINT_PTR v)
+{
+    char buf[16];
+    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
+    return buf;
+}
+
+POINT Middle(HWND w)
+{
+    RECT r = bench::WindowRect(w);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void ClickAt(POINT p, int button = 1) { bench::MouseClick(p.x, p.y, button); }
+
+class Journey : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // Mapped only to read the hook library's shared words. The copies
+        // of Korvane find the same library through the PATH.
+        ASSERT_NE(LoadLibraryA("korvhook.dll"), nullptr);
+        char path[32767] = {};
+        GetEnvironmentVariableA("PATH", path, sizeof path);
+        SetEnvironmentVariableA("PATH", (bench::ExeDir() + ";" + path).c_str());
+    }
+    void SetUp() override
+    {
+        ASSERT_NE(bench::HookState(), nullptr);
+        ASSERT_TRUE(HooksFree()) << "hooks of another program are installed";
+        dir = bench::TempDir("journey");
+        ASSERT_TRUE(CopyFileA((bench::ExeDir() + "Korvane.exe").c_str(), (dir + "Korvane.exe").c_str(), FALSE));
+    }
+    void TearDown() override
+    {
+        Quit();
+        bench::MouseMove(600, 300);
+    }
+
+    static bool HooksFree()
+    {
+        HWND w = (HWND)(INT_PTR)bench::HookState()->notifyWnd;
+        return !w || !IsWindow(w);
+    }
+    HWND Frame()
+    {
+        HWND w = (HWND)(INT_PTR)bench::HookState()->notifyWnd;
+        return korvane.Running() && OwnerPid(w) == korvane.Pid() ? w : nullptr;
+    }
+    // Korvane's visible top-level window with this title, waiting up to
+    // timeoutMs; or null.
+    HWND Window(const std::string& title, DWORD timeoutMs = 5000, DWORD pid = 0)
+    {
+        HWND found = nullptr;
+        bench::WaitFor([&] {
+            for (HWND w : bench::VisibleWindowsOf(pid ? pid : korvane.Pid()))
+                if (Text(w) == title)
+                    found = w;
+            return found != nullptr;
+        }, timeoutMs);
+        return found;
+    }
+    // The tree popup: Korvane's dialog window owned by the main frame.
+    HWND Popup()
+    {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr))
+            if (OwnerPid(w) == korvane.Pid() && GetWindow(w, GW_OWNER) == Frame() && GetDlgItem(w, IDC_TREE_ID))
+                return w;
+        return nullptr;
+    }
+    HWND VisibleMenu()
+    {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
+             w = FindWindowExA(nullptr, w, "#32768", nullptr))
+            if (OwnerPid(w) == korvane.Pid() && IsWindowVisible(w))
+                return w;
+        return nullptr;
+    }
+
+    // Starts the copy and returns once its start-up is over: the hooks are
+    // in place and the main window answers from the message loop, which
+    // runs only after the tip was decided.
+    void Start()
+    {
+        ASSERT_TRUE(korvane.Start(dir + "Korvane.exe"));
+        ASSERT_TRUE(bench::WaitFor([&] { return Frame() != nullptr; }, 15000)) << "Korvane did not install its hooks";
+        DWORD_PTR result = 0;
+        ASSERT_NE(SendMessageTimeoutA(Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result), 0)
+            << "Korvane's message loop does not run";
+    }
+    void Quit()
+    {
+        if (korvane.Running()) {
+            if (HWND frame = Frame())
+                PostMessageA(frame, WM_CLOSE, 0, 0);
+            if (!korvane.WaitExit(5000))
+                korvane.Kill();
+        }
+        bench::WaitFor(HooksFree, 3000);
+    }
+
+    static const int IDC_TREE_ID = 1001;
+    std::string dir;
+    bench::ChildProcess korvane;
+};
+
+TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
+{
+    // 1. The first start shows the tip; its check box writes "dont show"
+    //    beside the program, and OK puts the tip away.
+    Start();
+    HWND tip = Window("TIP");
+    ASSERT_NE(tip, nullptr) << "no tip on the first start";
+    ClickAt(Middle(GetDlgItem(tip, kDontShowId)));
+    EXPECT_TRUE(bench::WaitFor([&] { return bench::ReadFileBytes(dir + "show.txt") == "dont show"; }))
+        << "show.txt holds \"" << bench::ReadFileBytes(dir + "show.txt") << "\"";
+    ClickAt(Middle(GetDlgItem(tip, IDOK)));
+    ASSERT_TRUE(bench::WaitFor([&] { return !IsWindowVisible(tip); })) << "OK did not put the tip away";
+
+    // 2. Quit, start again: no tip, no window at all.
+    Quit();
+    ASSERT_FALSE(korvane.Running());
+    Start();
+    bench::Pump(500);
+    EXPECT_TRUE(bench::VisibleWindowsOf(korvane.Pid()).empty()) << "a window showed on the second start";
+
+    // A program of our own for the tree: two worker threads with a window each.
+    Target helper;
+    ASSERT_TRUE(helper.Start("--threads 2 --windows 1"));
+    const TargetReport& report = helper.Last();
+
+    // 3. The mouse over the Start button: Korvane takes the button's place
+    //    for its overlay and hands its left half to the hook library.
+    HWND start = bench::StartButton();
+    ASSERT_NE(start, nullptr);
+    const RECT sr = bench::WindowRect(start);
+    const int sy = (sr.top + sr.bottom) / 2;
+    bench::MouseMove(600, 300);
+    bench::MouseMove(sr.left + 6, sy);
+    volatile bench::HookWords* words = bench::HookState();
+    EXPECT_TRUE(bench::WaitFor([&] {
+        return words->btnLeft == sr.left && words->btnTop == sr.top &&
+               words->btnHalfWidth == (sr.right - sr.left) / 2 && words->btnHeight == sr.bottom - sr.top;
+    }, 3000)) << "the mouse-over did not set the button's zone";
+
+    // 4. A click on the left half: the popup with the tree, and our program
+    //    in it with its threads and their windows.
+    ClickAt({sr.left + 7, sy});
+    ASSERT_TRUE(bench::WaitFor([&] { return words->treeVis == 1 && Popup() && IsWindowVisible(Popup()); }, 20000))
+        << "the popup did not show";
+    EXPECT_EQ(FindWindowExA(nullptr, nullptr, "#32768", nullptr) &&
+                  IsWindowVisible(FindWindowExA(nullptr, nullptr, "#32768", nullptr)),
+              false) << "a menu opened: the shell's Start menu?";
+    HWND popup = Popup();
+    HWND treeWnd = GetDlgItem(popup, IDC_TREE_ID);
+    RemoteTree tree(treeWnd, korvane.Handle());
+    ASSERT_TRUE(tree.Ok());
+    HTREEITEM process = tree.FindChild(nullptr, "Process: " + Hex8(report.pid) + " - ");
+    ASSERT_NE(process, nullptr) << "our program is not in the tree";
+    EXPECT_EQ(tree.Text(process), "Process: " + Hex8(report.pid) + " - treetarget.exe");
+    for (const TargetReport::Thread& t : report.threads) {
+        SCOPED_TRACE("thread " + Hex8(t.tid));
+        HTREEITEM thread = tree.FindChild(process, "Thread: " + Hex8(t.tid));
+        ASSERT_NE(thread, nullptr) << "a thread of our program is missing";
+        for (const TargetReport::Window& w : report.windows)
+            if (w.tid == t.tid) {
+                HTREEITEM win = tree.FindChild(thread, "Window: " + Hex8((UINT_PTR)w.hwnd));
+                ASSERT_NE(win, nullptr) << "its window " << w.title << " is missing";
+                char cls[64] = {};
+                GetClassNameA(w.hwnd, cls, sizeof cls);
+                EXPECT_EQ(tree.Text(win), "Window: " + Hex8((UINT_PTR)w.hwnd) + " \"" + w.title + "\" " + cls);
+            }
+    }
+    EXPECT_EQ(tree.Children(process).size(), report.threads.size());
+
+    // 5. A right click on our program, then Set Priority > High with the
+    //    keyboard: the program runs in the high class, the popup stays.
+    ASSERT_EQ(report.priorityClass, (DWORD)NORMAL_PRIORITY_CLASS);
+    bench::Pump(GetDoubleClickTime());
+    ClickAt(tree.ScreenPoint(process), 3);
+    ASSERT_TRUE(bench::WaitFor([&] { return VisibleMenu() != nullptr; })) << "no menu for the process";
+    // Copy Text, (separator), Set Priority > Realtime, High.
+    bench::KeyPress("Down Down Right Down Return");
+    EXPECT_TRUE(bench::WaitFor([&] { return VisibleMenu() == nullptr; })) << "the keys did not work the menu";
+    ASSERT_TRUE(helper.Refresh());
+    EXPECT_EQ(helper.Last().priorityClass, (DWORD)HIGH_PRIORITY_CLASS);
+    EXPECT_TRUE(IsWindowVisible(popup)) << "choosing the entry put the popup away";
+
+    // 6. The save button: a file name in the Save As dialog, and the file
+    //    holds the tree as it shows, one item a line, a tab per level.
+    const std::string saved = bench::TempDir("journey-save") + "tree.txt";
+    ClickAt(Middle(GetDlgItem(popup, kSaveId)));
+    HWND saveAs = Window("Save As", 10000);
+    ASSERT_NE(saveAs, nullptr) << "no Save As dialog";
+    bench::TypeText(saved);
+    bench::KeyPress("Return");
+    ASSERT_TRUE(bench::WaitFor([&] { return !IsWindow(saveAs) || !IsWindowVisible(saveAs); }, 10000));
+    ASSERT_TRUE(bench::WaitFor([&] { return !bench::ReadFileBytes(saved).empty(); }, 5000)) << "no file written";
+    std::string expected;
+    for (const RemoteItem& i : tree.Items()) {
+        expected += std::string(i.depth, '\t');
+        for (char c : i.text)
+            expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        expected += "\r\n";
+    }
+    EXPECT_EQ(bench::ReadFileBytes(saved), expected);
+    EXPECT_NE(expected.find("Process: " + Hex8(report.pid)), std::string::npos);
+    EXPECT_TRUE(IsWindowVisible(popup)) << "saving put the popup away";
+
+    // 7. The help button: its menu, the contact entry, the contact dialog
+    //    with the developer's line; Return closes it.
+    ClickAt(Middle(GetDlgItem(popup, kHelpId)));
+    ASSERT_TRUE(bench::WaitFor([&] { return VisibleMenu() != nullptr; })) << "no help menu";
+    const RECT menu = bench::WindowRect(VisibleMenu());
+    // Two entries of one height: the first fills the upper half.
+    ClickAt({menu.right - 20, menu.top + (menu.bottom - menu.top) / 4});
+    HWND contact = Window("Contact Developer");
+    ASSERT_NE(contact, nullptr) << "no contact dialog";
+    EXPECT_EQ(Text(GetDlgItem(contact, kContactEditId)), kContactLine);
+    EXPECT_TRUE(IsWindowVisible(popup)) << "picking the entry put the popup away";
+    bench::KeyPress("Return");
+    ASSERT_TRUE(bench::WaitFor([&] { return !IsWindow(contact) || !IsWindowVisible(contact); }))
+        << "Return did not close the contact dialog";
+
+    // 8. A second copy says so and ends; the first runs on with its hooks.
+    const HWND frame = Frame();
+    bench::ChildProcess second;
+    ASSERT_TRUE(second.Start(dir + "Korvane.exe"));
+    HWND box = bench::FindMessageBox("Quillan", 10000);
+    ASSERT_NE(box, nullptr) << "no message from the second copy";
+    EXPECT_EQ(OwnerPid(box), second.Pid());
+    EXPECT_EQ(bench::MessageBoxText(box), "Program already running - stopping action");
+    bench::KeyPress("Return");
+    EXPECT_TRUE(second.WaitExit(5000)) << "the second copy did not end";
+    EXPECT_EQ(Frame(), frame) << "the first copy lost its hooks";
+    EXPECT_TRUE(IsWindowVisible(popup));
+
+    // 9. A click outside puts the popup away.
+    bench::MouseClick(700, 200);
+    EXPECT_TRUE(bench::WaitFor([&] { return !IsWindowVisible(popup); }, 3000)) << "the click outside did not hide it";
+    EXPECT_EQ(words->treeVis, 0);
+    EXPECT_TRUE(korvane.Running());
+}
+
+}  // namespace
+}  // namespace journey
