@@ -100,6 +100,14 @@ KORVHOOK_API int __cdecl clearMyHook()
 {
     BOOL r1 = UnhookWindowsHookEx(hMouseHook);
     BOOL r2 = UnhookWindowsHookEx(hLowLevelHook);
+    // A removed hook's handle is forgotten, so that a second call fails and
+    // changes nothing. Unhooking the old handle again does not reliably
+    // fail: while the hook chain is being called somewhere, the system
+    // only marks a removed hook and keeps its handle valid.
+    if (r1)
+        hMouseHook = 0;
+    if (r2)
+        hLowLevelHook = 0;
     if (r1 && r2) {
         g_shared.notifyWnd = 0;
         g_shared.watchedWnd = 0;

@@ -106,10 +106,15 @@ TEST_F(HookInstall, SecondInstallIsRefusedAndClearingFreesTheSlot)
 
     ASSERT_EQ(setMyHook(H(wnd), H(start)), 1);
     EXPECT_NE(clearMyHook(), 0);
-    // The stale handles fail to unhook a second time: 0, nothing changes.
-    s->notifyWnd = 0;
+    // A second clear returns 0 and changes nothing, even when a hook set
+    // meanwhile got the value of a removed one: that hook stays.
+    HHOOK other = SetWindowsHookExA(
+        WH_MOUSE, [](int code, WPARAM w, LPARAM l) { return CallNextHookEx(nullptr, code, w, l); }, nullptr,
+        GetCurrentThreadId());
+    ASSERT_NE(other, nullptr);
     EXPECT_EQ(clearMyHook(), 0);
     EXPECT_EQ(s->notifyWnd, 0);
+    EXPECT_NE(UnhookWindowsHookEx(other), 0) << "the second clear removed a hook that was not its own";
 }
 
 TEST_F(HookInstall, ALiveInstallerInAnotherProcessBlocksButADeadOneDoesNot)
