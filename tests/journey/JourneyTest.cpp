@@ -9,23 +9,17 @@
 #include "help/ContactDlg.h"
 #include "journey/RemoteTree.h"
 #include "model/Target.h"
-#include "support/bench.h"
+#include "tip/KorvaneCopy.h"
 
 namespace journey {
 namespace {
 
-const int kDontShowId = 1019;  // "Don't show this comment again"
+using tiptest::kDontShowId;
+using tiptest::OwnerPid;
+const int kTreeId = 1001;
 const int kSaveId = 1008;
 const int kHelpId = 1012;
 const int kContactEditId = 1020;
-
-DWORD OwnerPid(HWND w)
-{
-    DWORD pid = 0;
-    if (w)
-        GetWindowThreadProcessId(w, &pid);
-    return pid;
-}
 
 // A window's text as the window itself gives it (GetWindowText does not
 // ask a control of another process).
@@ -52,59 +46,37 @@ POINT Middle(HWND w)
 
 void ClickAt(POINT p, int button = 1) { bench::MouseClick(p.x, p.y, button); }
 
-class Journey : public ::testing::Test {
+// A copy of Korvane in a folder of its own (no "show.txt": a first start).
+class Journey : public tiptest::TipTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        // Mapped only to read the hook library's shared words. The copies
-        // of Korvane find the same library through the PATH.
-        ASSERT_NE(LoadLibraryA("korvhook.dll"), nullptr);
-        char path[32767] = {};
-        GetEnvironmentVariableA("PATH", path, sizeof path);
-        SetEnvironmentVariableA("PATH", (bench::ExeDir() + ";" + path).c_str());
-    }
     void SetUp() override
     {
-        ASSERT_NE(bench::HookState(), nullptr);
-        ASSERT_TRUE(HooksFree()) << "hooks of another program are installed";
-        dir = bench::TempDir("journey");
-        ASSERT_TRUE(CopyFileA((bench::ExeDir() + "Korvane.exe").c_str(), (dir + "Korvane.exe").c_str(), FALSE));
+        TipTest::SetUp();
+        dir = ProgramCopy("journey");
     }
-    void TearDown() override
-    {
-        Quit();
-        bench::MouseMove(600, 300);
-    }
+    void Start() { StartKorvane(dir); }
+    void Quit() { EndKorvane(); }
 
-    static bool HooksFree()
-    {
-        HWND w = (HWND)(INT_PTR)bench::HookState()->notifyWnd;
-        return !w || !IsWindow(w);
-    }
-    HWND Frame()
-    {
-        HWND w = (HWND)(INT_PTR)bench::HookState()->notifyWnd;
-        return korvane.Running() && OwnerPid(w) == korvane.Pid() ? w : nullptr;
-    }
     // Korvane's visible top-level window with this title, waiting up to
     // timeoutMs; or null.
-    HWND Window(const std::string& title, DWORD timeoutMs = 5000, DWORD pid = 0)
+    HWND Window(const std::string& title, DWORD timeoutMs = 5000)
     {
         HWND found = nullptr;
         bench::WaitFor([&] {
-            for (HWND w : bench::VisibleWindowsOf(pid ? pid : korvane.Pid()))
+            for (HWND w : bench::VisibleWindowsOf(korvane.Pid()))
                 if (Text(w) == title)
                     found = w;
             return found != nullptr;
         }, timeoutMs);
         return found;
     }
-    // The tree popup: Korvane's dialog window owned by the main frame.
+    // The tree popup: Korvane's dialog window that holds the tree, owned
+    // by the main frame.
     HWND Popup()
     {
         for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
              w = FindWindowExA(nullptr, w, "#32770", nullptr))
-            if (OwnerPid(w) == korvane.Pid() && GetWindow(w, GW_OWNER) == Frame() && GetDlgItem(w, IDC_TREE_ID))
+            if (OwnerPid(w) == korvane.Pid() && GetWindow(w, GW_OWNER) == Frame() && GetDlgItem(w, kTreeId))
                 return w;
         return nullptr;
     }
@@ -117,31 +89,7 @@ protected:
         return nullptr;
     }
 
-    // Starts the copy and returns once its start-up is over: the hooks are
-    // in place and the main window answers from the message loop, which
-    // runs only after the tip was decided.
-    void Start()
-    {
-        ASSERT_TRUE(korvane.Start(dir + "Korvane.exe"));
-        ASSERT_TRUE(bench::WaitFor([&] { return Frame() != nullptr; }, 15000)) << "Korvane did not install its hooks";
-        DWORD_PTR result = 0;
-        ASSERT_NE(SendMessageTimeoutA(Frame(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result), 0)
-            << "Korvane's message loop does not run";
-    }
-    void Quit()
-    {
-        if (korvane.Running()) {
-            if (HWND frame = Frame())
-                PostMessageA(frame, WM_CLOSE, 0, 0);
-            if (!korvane.WaitExit(5000))
-                korvane.Kill();
-        }
-        bench::WaitFor(HooksFree, 3000);
-    }
-
-    static const int IDC_TREE_ID = 1001;
     std::string dir;
-    bench::ChildProcess korvane;
 };
 
 TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
@@ -192,7 +140,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
                   IsWindowVisible(FindWindowExA(nullptr, nullptr, "#32768", nullptr)),
               false) << "a menu opened: the shell's Start menu?";
     HWND popup = Popup();
-    HWND treeWnd = GetDlgItem(popup, IDC_TREE_ID);
+    HWND treeWnd = GetDlgItem(popup, kTreeId);
     RemoteTree tree(treeWnd, korvane.Handle());
     ASSERT_TRUE(tree.Ok());
     HTREEITEM process = tree.FindChild(nullptr, "Process: " + Hex8(report.pid) + " - ");
