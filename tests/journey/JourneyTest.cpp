@@ -9,17 +9,13 @@
 #include "help/ContactDlg.h"
 #include "journey/RemoteTree.h"
 #include "model/Target.h"
+#include "res/resource.h"
 #include "tip/KorvaneCopy.h"
 
 namespace journey {
 namespace {
 
-using tiptest::kDontShowId;
 using tiptest::OwnerPid;
-const int kTreeId = 1001;
-const int kSaveId = 1008;
-const int kHelpId = 1012;
-const int kContactEditId = 1020;
 
 // A window's text as the window itself gives it (GetWindowText does not
 // ask a control of another process).
@@ -76,7 +72,7 @@ protected:
     {
         for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
              w = FindWindowExA(nullptr, w, "#32770", nullptr))
-            if (OwnerPid(w) == korvane.Pid() && GetWindow(w, GW_OWNER) == Frame() && GetDlgItem(w, kTreeId))
+            if (OwnerPid(w) == korvane.Pid() && GetWindow(w, GW_OWNER) == Frame() && GetDlgItem(w, IDC_TREE))
                 return w;
         return nullptr;
     }
@@ -99,7 +95,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
     Start();
     HWND tip = Window("TIP");
     ASSERT_NE(tip, nullptr) << "no tip on the first start";
-    ClickAt(Middle(GetDlgItem(tip, kDontShowId)));
+    ClickAt(Middle(GetDlgItem(tip, IDC_DONTSHOW)));
     EXPECT_TRUE(bench::WaitFor([&] { return bench::ReadFileBytes(dir + "show.txt") == "dont show"; }))
         << "show.txt holds \"" << bench::ReadFileBytes(dir + "show.txt") << "\"";
     ClickAt(Middle(GetDlgItem(tip, IDOK)));
@@ -140,7 +136,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
                   IsWindowVisible(FindWindowExA(nullptr, nullptr, "#32768", nullptr)),
               false) << "a menu opened: the shell's Start menu?";
     HWND popup = Popup();
-    HWND treeWnd = GetDlgItem(popup, kTreeId);
+    HWND treeWnd = GetDlgItem(popup, IDC_TREE);
     RemoteTree tree(treeWnd, korvane.Handle());
     ASSERT_TRUE(tree.Ok());
     HTREEITEM process = tree.FindChild(nullptr, "Process: " + Hex8(report.pid) + " - ");
@@ -177,7 +173,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
     // 6. The save button: a file name in the Save As dialog, and the file
     //    holds the tree as it shows, one item a line, a tab per level.
     const std::string saved = bench::TempDir("journey-save") + "tree.txt";
-    ClickAt(Middle(GetDlgItem(popup, kSaveId)));
+    ClickAt(Middle(GetDlgItem(popup, IDC_SAVE)));
     HWND saveAs = Window("Save As", 10000);
     ASSERT_NE(saveAs, nullptr) << "no Save As dialog";
     bench::TypeText(saved);
@@ -197,14 +193,14 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
 
     // 7. The help button: its menu, the contact entry, the contact dialog
     //    with the developer's line; Return closes it.
-    ClickAt(Middle(GetDlgItem(popup, kHelpId)));
+    ClickAt(Middle(GetDlgItem(popup, IDC_HELPBTN)));
     ASSERT_TRUE(bench::WaitFor([&] { return VisibleMenu() != nullptr; })) << "no help menu";
     const RECT menu = bench::WindowRect(VisibleMenu());
     // Two entries of one height: the first fills the upper half.
     ClickAt({menu.right - 20, menu.top + (menu.bottom - menu.top) / 4});
     HWND contact = Window("Contact Developer");
     ASSERT_NE(contact, nullptr) << "no contact dialog";
-    EXPECT_EQ(Text(GetDlgItem(contact, kContactEditId)), kContactLine);
+    EXPECT_EQ(Text(GetDlgItem(contact, IDC_CONTACT_EDIT)), kContactLine);
     EXPECT_TRUE(IsWindowVisible(popup)) << "picking the entry put the popup away";
     bench::KeyPress("Return");
     ASSERT_TRUE(bench::WaitFor([&] { return !IsWindow(contact) || !IsWindowVisible(contact); }))
