@@ -158,71 +158,50 @@ TEST_F(ActionTest, TheMenuWorksWithTheKeyboardAndLeavesItsFlagForTheNextPress)
     }
 }
 
-// Each priority entry sets the class that the process itself then reads,
-// and the next menu shows that class checked.
-TEST_F(ActionTest, ChosenProcessPriorityIsTheOneTheProcessReadsAndTheNextMenuChecks)
-{
-    Target target;
-    ASSERT_TRUE(target.Start("--threads 1 --windows 1"));
-    frame->RebuildTree();
-    HTREEITEM item = ProcessItem(target.Pid());
-    ASSERT_NE(item, nullptr);
-
-    struct {
-        UINT command;
-        DWORD priorityClass;
-    } steps[] = {
-        {ID_PROC_HIGH, HIGH_PRIORITY_CLASS},
-        {ID_PROC_ABOVENORMAL, ABOVE_NORMAL_PRIORITY_CLASS},
-        {ID_PROC_BELOWNORMAL, BELOW_NORMAL_PRIORITY_CLASS},
-        {ID_PROC_LOW, IDLE_PRIORITY_CLASS},
-        {ID_PROC_REALTIME, REALTIME_PRIORITY_CLASS},
-        {ID_PROC_NORMAL, NORMAL_PRIORITY_CLASS},
-    };
-    UINT previous = ID_PROC_NORMAL;
-    for (auto& s : steps) {
-        SCOPED_TRACE(s.command);
-        MenuSeen seen = RightClickAndChoose(frame, item, s.command);
-        ASSERT_TRUE(seen.opened);
-        EXPECT_EQ(seen.checked, std::vector<UINT>{previous});
-        EXPECT_TRUE(seen.box.empty()) << seen.box;
-        EXPECT_TRUE(seen.popupVisibleAfter) << "the click on the entry hid the popup";
-        ASSERT_TRUE(target.Refresh());
-        EXPECT_EQ(target.Last().priorityClass, s.priorityClass);
-        previous = s.command;
-    }
-}
-
-TEST_F(ActionTest, ChosenThreadPriorityIsTheOneTheThreadHas)
+// Each priority entry sets what the process or thread itself then reads
+// (its class, its priority), and the next menu shows that entry checked.
+TEST_F(ActionTest, ChosenPriorityIsTheOneTheProcessOrThreadHasAndTheNextMenuChecks)
 {
     Target target;
     ASSERT_TRUE(target.Start("--threads 1 --windows 1"));
     frame->RebuildTree();
     const DWORD tid = target.Last().Worker(0)->tid;
-    HTREEITEM item = ThreadItem(target.Pid(), tid);
-    ASSERT_NE(item, nullptr);
+    HTREEITEM process = ProcessItem(target.Pid());
+    HTREEITEM thread = ThreadItem(target.Pid(), tid);
+    ASSERT_NE(process, nullptr);
+    ASSERT_NE(thread, nullptr);
 
+    const bool kThread = true, kProcess = false;
     struct {
+        bool onThread;
         UINT command;
-        int priority;
+        long value;  // the class for a process, the priority for a thread
     } steps[] = {
-        {ID_THREAD_CRITICAL, THREAD_PRIORITY_TIME_CRITICAL},
-        {ID_THREAD_HIGH, THREAD_PRIORITY_HIGHEST},
-        {ID_THREAD_ABOVENORMAL, THREAD_PRIORITY_ABOVE_NORMAL},
-        {ID_THREAD_BELOWNORMAL, THREAD_PRIORITY_BELOW_NORMAL},
-        {ID_THREAD_LOW, THREAD_PRIORITY_LOWEST},
-        {ID_THREAD_IDLE, THREAD_PRIORITY_IDLE},
-        {ID_THREAD_NORMAL, THREAD_PRIORITY_NORMAL},
+        {kProcess, ID_PROC_HIGH, HIGH_PRIORITY_CLASS},
+        {kProcess, ID_PROC_ABOVENORMAL, ABOVE_NORMAL_PRIORITY_CLASS},
+        {kProcess, ID_PROC_BELOWNORMAL, BELOW_NORMAL_PRIORITY_CLASS},
+        {kProcess, ID_PROC_LOW, IDLE_PRIORITY_CLASS},
+        {kProcess, ID_PROC_REALTIME, REALTIME_PRIORITY_CLASS},
+        {kProcess, ID_PROC_NORMAL, NORMAL_PRIORITY_CLASS},
+        {kThread, ID_THREAD_CRITICAL, THREAD_PRIORITY_TIME_CRITICAL},
+        {kThread, ID_THREAD_HIGH, THREAD_PRIORITY_HIGHEST},
+        {kThread, ID_THREAD_ABOVENORMAL, THREAD_PRIORITY_ABOVE_NORMAL},
+        {kThread, ID_THREAD_BELOWNORMAL, THREAD_PRIORITY_BELOW_NORMAL},
+        {kThread, ID_THREAD_LOW, THREAD_PRIORITY_LOWEST},
+        {kThread, ID_THREAD_IDLE, THREAD_PRIORITY_IDLE},
+        {kThread, ID_THREAD_NORMAL, THREAD_PRIORITY_NORMAL},
     };
-    UINT previous = ID_THREAD_NORMAL;
+    UINT previous[2] = {ID_PROC_NORMAL, ID_THREAD_NORMAL};
     for (auto& s : steps) {
         SCOPED_TRACE(s.command);
-        MenuSeen seen = RightClickAndChoose(frame, item, s.command);
+        MenuSeen seen = RightClickAndChoose(frame, s.onThread ? thread : process, s.command);
         ASSERT_TRUE(seen.opened);
-        EXPECT_EQ(seen.checked, std::vector<UINT>{previous});
+        EXPECT_EQ(seen.checked, std::vector<UINT>{previous[s.onThread]});
         EXPECT_TRUE(seen.box.empty()) << seen.box;
+        EXPECT_TRUE(seen.popupVisibleAfter) << "the click on the entry hid the popup";
         ASSERT_TRUE(target.Refresh());
-        EXPECT_EQ(target.Last().Worker(0)->priority, s.priority);
-        previous = s.command;
+        const TargetReport& r = target.Last();
+        EXPECT_EQ(s.onThread ? (long)r.Worker(0)->priority : (long)r.priorityClass, s.value);
+        previous[s.onThread] = s.command;
     }
 }
