@@ -11,13 +11,6 @@
 #include "model/TreeDump.h"
 #include "support/MainFrameFixture.h"
 
-inline std::string Hex8(UINT_PTR v)
-{
-    char buf[16];
-    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
-    return buf;
-}
-
 class ActionTest : public MainFrameTest {
 protected:
     HWND Tree() { return tree().m_hWnd; }

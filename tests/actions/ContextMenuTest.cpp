@@ -3,9 +3,6 @@
 // item becomes the selection and the popup stays open.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "actions/ActionFixture.h"
 #include "res/resource.h"
 
@@ -31,12 +28,7 @@ TEST_F(ActionTest, RightClickOpensTheMenuOfTheItemsKindWithTheCurrentStateChecke
     const DWORD endedPid = ended.Pid(), endedTid = ended.Last().Worker(0)->tid;
     HTREEITEM endedProcess = ProcessItem(endedPid);
     HTREEITEM endedThread = ThreadItem(endedPid, endedTid);
-    ended.EndAndForget();
-    ASSERT_TRUE(bench::WaitFor([&] {
-        HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, endedPid);
-        if (p) CloseHandle(p);
-        return p == nullptr;
-    }));
+    ASSERT_TRUE(ended.EndAndForget());
     // A window whose title changed since the build is not found.
     ASSERT_TRUE(SetWindowTextA(retitled, "renamed"));
 
@@ -116,45 +108,13 @@ TEST_F(ActionTest, TheMenuWorksWithTheKeyboardAndLeavesItsFlagForTheNextPress)
         ASSERT_TRUE(SetForegroundWindow(front));
         ASSERT_TRUE(bench::WaitFor([&] { return GetForegroundWindow() == front; }));
 
-        const POINT at = ItemPoint(Tree(), item);
-        std::atomic<bool> opened(false), closed(false), done(false);
-        std::thread user([&] {
-            bench::MouseClick(at.x, at.y, 3);
-            auto menuUp = [] {
-                HWND m = FindWindowExA(nullptr, nullptr, "#32768", nullptr);
-                return m && IsWindowVisible(m);
-            };
-            const DWORD t0 = GetTickCount();
-            while (!menuUp() && GetTickCount() - t0 < 5000)
-                Sleep(20);
-            opened = menuUp();
-            if (opened) {
-                bench::KeyPress(c.keys);
-                const DWORD t1 = GetTickCount();
-                while (menuUp() && GetTickCount() - t1 < 3000)
-                    Sleep(20);
-                closed = !menuUp();
-                if (!closed)  // leave no menu behind for the next case
-                    PostMessageA(frame->m_hWnd, WM_CANCELMODE, 0, 0);
-            }
-            done = true;
-        });
-        bench::WaitFor([&] { return done.load(); }, 20000);
-        user.join();
-        bench::Pump(100);
-        ASSERT_TRUE(opened) << "no menu opened";
-        EXPECT_TRUE(closed) << "the keys did not reach the menu";
+        MenuSeen seen = RightClickAndPress(frame, item, c.keys);
+        ASSERT_TRUE(seen.opened) << "no menu opened";
+        EXPECT_TRUE(seen.closed) << "the keys did not reach the menu";
         EXPECT_EQ(ClipboardText(), c.copies ? label : "(none)");
         ASSERT_TRUE(popup().IsWindowVisible());
 
-        EXPECT_EQ(bench::HookState()->isMenu, 1);
-        bench::MouseClick(1000, 300);
-        bench::Pump(200);
-        EXPECT_TRUE(popup().IsWindowVisible()) << "the first press after the menu hid the popup";
-        EXPECT_EQ(bench::HookState()->isMenu, 0);
-        bench::MouseClick(1000, 300);
-        EXPECT_TRUE(bench::WaitFor([&] { return !popup().IsWindowVisible(); }, 2000))
-            << "the second press outside did not hide the popup";
+        ExpectFirstPressOutsideOnlyClearsTheMenuFlag(1000, 300);
     }
 }
 

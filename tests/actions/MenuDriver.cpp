@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "support/bench.h"
@@ -89,7 +90,13 @@ POINT ItemPoint(HWND tree, HTREEITEM item)
     return p;
 }
 
-MenuSeen RightClickAndChoose(CMainFrame* frame, HTREEITEM item, UINT cmd, bool expectBox)
+namespace {
+
+// Right-clicks the item and, once its menu shows, reads the menu and hands
+// it to `user` (on the driver thread); then waits until the menu is gone,
+// or closes it when the user's steps did not.
+MenuSeen RightClickAnd(CMainFrame* frame, HTREEITEM item, bool expectBox,
+                       const std::function<void(HWND root, HMENU menu)>& user)
 {
     MenuSeen seen;
     HWND tree = frame->m_dlgTree.m_tree.m_hWnd;
@@ -116,32 +123,13 @@ MenuSeen RightClickAndChoose(CMainFrame* frame, HTREEITEM item, UINT cmd, bool e
             seen.selected = (HTREEITEM)SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
             seen.popupVisible = IsWindowVisible(popup) != FALSE;
 
-            HMENU sub = nullptr;
-            int pos = cmd ? PositionOf(menu, cmd, &sub) : -1;
-            if (pos < 0) {
-                // No choice: a click beside the menu and the popup closes it.
-                bench::MouseClick(1000, 300);
-            } else if (!sub) {
-                ClickEntry(root, menu, pos);
-            } else {
-                // Resting on the entry opens its submenu, as a user does
-                // (a click there would be the first press after the menu
-                // opened, which the hook library spends on clearing its
-                // menu flag; the press on the chosen entry would then hide
-                // the tree popup).
-                RECT r = {};
-                GetMenuItemRect(root, menu, pos, &r);
-                bench::MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-                HWND subWnd = WaitForMenuWindow({root}, 5000);
-                if (subWnd) {
-                    for (int j = 0, m = GetMenuItemCount(sub); j < m; ++j)
-                        if (GetMenuItemID(sub, j) == cmd)
-                            ClickEntry(subWnd, sub, j);
-                }
-            }
+            user(root, menu);
             const DWORD start = GetTickCount();
             while (!VisibleMenuWindows().empty() && GetTickCount() - start < 5000)
                 Sleep(20);
+            seen.closed = VisibleMenuWindows().empty();
+            if (!seen.closed)  // leave no menu behind
+                PostMessageA(frame->m_hWnd, WM_CANCELMODE, 0, 0);
             if (expectBox) {
                 HWND box = bench::FindMessageBox("Quillan", 5000);
                 if (box) {
@@ -158,6 +146,42 @@ MenuSeen RightClickAndChoose(CMainFrame* frame, HTREEITEM item, UINT cmd, bool e
     bench::Pump(100);  // the command, posted as the menu closed, has run
     seen.popupVisibleAfter = IsWindowVisible(popup) != FALSE;
     return seen;
+}
+
+}  // namespace
+
+MenuSeen RightClickAndChoose(CMainFrame* frame, HTREEITEM item, UINT cmd, bool expectBox)
+{
+    return RightClickAnd(frame, item, expectBox, [cmd](HWND root, HMENU menu) {
+        HMENU sub = nullptr;
+        int pos = cmd ? PositionOf(menu, cmd, &sub) : -1;
+        if (pos < 0) {
+            // No choice: a click beside the menu and the popup closes it.
+            bench::MouseClick(1000, 300);
+        } else if (!sub) {
+            ClickEntry(root, menu, pos);
+        } else {
+            // Resting on the entry opens its submenu, as a user does
+            // (a click there would be the first press after the menu
+            // opened, which the hook library spends on clearing its
+            // menu flag; the press on the chosen entry would then hide
+            // the tree popup).
+            RECT r = {};
+            GetMenuItemRect(root, menu, pos, &r);
+            bench::MouseMove((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            HWND subWnd = WaitForMenuWindow({root}, 5000);
+            if (subWnd) {
+                for (int j = 0, m = GetMenuItemCount(sub); j < m; ++j)
+                    if (GetMenuItemID(sub, j) == cmd)
+                        ClickEntry(subWnd, sub, j);
+            }
+        }
+    });
+}
+
+MenuSeen RightClickAndPress(CMainFrame* frame, HTREEITEM item, const std::string& keys)
+{
+    return RightClickAnd(frame, item, false, [&keys](HWND, HMENU) { bench::KeyPress(keys); });
 }
 
 std::string ClipboardText()

@@ -23,6 +23,7 @@ struct MenuSeen {
     bool popupVisible = false;         // the tree popup, while the menu was open
     bool popupVisibleAfter = false;    // and once the chosen command has run
     std::string box;                   // the text of the "Quillan" box the command showed, if any
+    bool closed = false;               // the menu went away by the user's steps
 };
 
 // The centre of the item's text on screen, scrolled into view.
@@ -33,6 +34,9 @@ POINT ItemPoint(HWND tree, HTREEITEM item);
 // waits for a message box, reads it and presses OK. Returns once the
 // command has run.
 MenuSeen RightClickAndChoose(CMainFrame* frame, HTREEITEM item, UINT cmd, bool expectBox = false);
+
+// Right-clicks the item and presses keys (xdotool names) in its menu.
+MenuSeen RightClickAndPress(CMainFrame* frame, HTREEITEM item, const std::string& keys);
 
 // The text of the clipboard (CF_TEXT), or "(none)".
 std::string ClipboardText();

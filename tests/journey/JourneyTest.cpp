@@ -9,6 +9,7 @@
 #include "help/ContactDlg.h"
 #include "journey/RemoteTree.h"
 #include "model/Target.h"
+#include "model/TreeDump.h"
 #include "res/resource.h"
 #include "tip/KorvaneCopy.h"
 
@@ -25,13 +26,6 @@ std::string Text(HWND w)
     DWORD_PTR n = 0;
     SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 2000, &n);
     return text;
-}
-
-std::string Hex8(UINT_PTR v)
-{
-    char buf[16];
-    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
-    return buf;
 }
 
 POINT Middle(HWND w)
@@ -53,19 +47,6 @@ protected:
     void Start() { StartKorvane(dir); }
     void Quit() { EndKorvane(); }
 
-    // Korvane's visible top-level window with this title, waiting up to
-    // timeoutMs; or null.
-    HWND Window(const std::string& title, DWORD timeoutMs = 5000)
-    {
-        HWND found = nullptr;
-        bench::WaitFor([&] {
-            for (HWND w : bench::VisibleWindowsOf(korvane.Pid()))
-                if (Text(w) == title)
-                    found = w;
-            return found != nullptr;
-        }, timeoutMs);
-        return found;
-    }
     // The tree popup: Korvane's dialog window that holds the tree, owned
     // by the main frame.
     HWND Popup()
@@ -76,14 +57,7 @@ protected:
                 return w;
         return nullptr;
     }
-    HWND VisibleMenu()
-    {
-        for (HWND w = FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
-             w = FindWindowExA(nullptr, w, "#32768", nullptr))
-            if (OwnerPid(w) == korvane.Pid() && IsWindowVisible(w))
-                return w;
-        return nullptr;
-    }
+    HWND VisibleMenu() { return bench::TopLevelOf(korvane.Pid(), "#32768", nullptr, true); }
 
     std::string dir;
 };
@@ -93,7 +67,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
     // 1. The first start shows the tip; its check box writes "dont show"
     //    beside the program, and OK puts the tip away.
     Start();
-    HWND tip = Window("TIP");
+    HWND tip = Tip();
     ASSERT_NE(tip, nullptr) << "no tip on the first start";
     ClickAt(Middle(GetDlgItem(tip, IDC_DONTSHOW)));
     EXPECT_TRUE(bench::WaitFor([&] { return bench::ReadFileBytes(dir + "show.txt") == "dont show"; }))
@@ -174,7 +148,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
     //    holds the tree as it shows, one item a line, a tab per level.
     const std::string saved = bench::TempDir("journey-save") + "tree.txt";
     ClickAt(Middle(GetDlgItem(popup, IDC_SAVE)));
-    HWND saveAs = Window("Save As", 10000);
+    HWND saveAs = VisibleTitled("Save As", 10000);
     ASSERT_NE(saveAs, nullptr) << "no Save As dialog";
     bench::TypeText(saved);
     bench::KeyPress("Return");
@@ -198,7 +172,7 @@ TEST_F(Journey, FirstStartToPopupAwayAsAUserWalksIt)
     const RECT menu = bench::WindowRect(VisibleMenu());
     // Two entries of one height: the first fills the upper half.
     ClickAt({menu.right - 20, menu.top + (menu.bottom - menu.top) / 4});
-    HWND contact = Window("Contact Developer");
+    HWND contact = VisibleTitled("Contact Developer");
     ASSERT_NE(contact, nullptr) << "no contact dialog";
     EXPECT_EQ(Text(GetDlgItem(contact, IDC_CONTACT_EDIT)), kContactLine);
     EXPECT_TRUE(IsWindowVisible(popup)) << "picking the entry put the popup away";

@@ -58,13 +58,6 @@ HWND MakeWindow(const char* title, DWORD style, HWND parent = nullptr)
     return CreateWindowExA(0, "KorvLabelWnd", title, style, 600, 400, 120, 80, parent, nullptr, nullptr, nullptr);
 }
 
-std::string Hex8(UINT_PTR v)
-{
-    char buf[16];
-    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
-    return buf;
-}
-
 }  // namespace
 
 // Windows of this thread, as a build lists them under this thread's item:

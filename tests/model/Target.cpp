@@ -66,7 +66,7 @@ TargetReport ParseTargetReport(const std::string& text)
 
 Target::~Target()
 {
-    EndAndForget();
+    proc_.reset();
 }
 
 bool Target::Start(const std::string& args, DWORD timeoutMs)
@@ -113,7 +113,14 @@ std::string Target::Prefix() const
     return "tt" + std::to_string(last_.pid) + "-";
 }
 
-void Target::EndAndForget()
+bool Target::EndAndForget()
 {
     proc_.reset();  // ends it if it runs, closes the handles
+    const DWORD pid = last_.pid;
+    return bench::WaitFor([pid] {
+        HANDLE p = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+        if (p)
+            CloseHandle(p);
+        return p == nullptr;
+    });
 }

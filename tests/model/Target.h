@@ -54,9 +54,9 @@ public:
     std::string Prefix() const;
     DWORD Pid() const { return last_.pid; }
     bench::ChildProcess* Process() { return proc_.get(); }
-    // Ends the process (if it still runs) and closes our handles to it, so
-    // that its id no longer names a process.
-    void EndAndForget();
+    // Ends the process (if it still runs) and closes our handles to it;
+    // true once its id no longer opens a process (waits up to 5 s).
+    bool EndAndForget();
 
 private:
     bool WaitForSeq(int seq, DWORD timeoutMs);

@@ -1,5 +1,7 @@
 #include "model/TreeDump.h"
 
+#include <cstdio>
+
 std::ostream& operator<<(std::ostream& os, const ItemRow& r)
 {
     return os << std::string(r.depth * 2, ' ') << r.text << " [" << r.image << "/" << r.selectedImage << "]"
@@ -61,4 +63,11 @@ HTREEITEM FindChild(HWND tree, HTREEITEM parent, const std::string& prefix)
         if (ItemText(tree, c).compare(0, prefix.size(), prefix) == 0)
             return c;
     return nullptr;
+}
+
+std::string Hex8(UINT_PTR v)
+{
+    char buf[16];
+    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
+    return buf;
 }

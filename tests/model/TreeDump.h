@@ -31,5 +31,7 @@ std::vector<HTREEITEM> Children(HWND tree, HTREEITEM parent);  // parent null: t
 // The first item among the children of parent whose text starts with prefix.
 HTREEITEM FindChild(HWND tree, HTREEITEM parent, const std::string& prefix);
 std::string ItemText(HWND tree, HTREEITEM item);
+// An id or a handle as the labels show it: eight upper-case hex digits.
+std::string Hex8(UINT_PTR v);
 
 #endif

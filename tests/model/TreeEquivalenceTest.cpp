@@ -53,13 +53,6 @@ std::string FirstDifference(const std::vector<ItemRow>& a, const std::vector<Ite
     return os.str();
 }
 
-std::string Hex8(UINT_PTR v)
-{
-    char buf[16];
-    snprintf(buf, sizeof buf, "%08X", (unsigned)v);
-    return buf;
-}
-
 std::vector<HWND> WindowsUnder(HWND tree, HTREEITEM thread)
 {
     std::vector<HWND> out;

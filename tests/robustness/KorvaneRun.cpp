@@ -24,41 +24,7 @@ DWORD OwnerPid(HWND w)
 
 bool HooksFree() { return Record()->notifyWnd == 0 || !IsWindow(NotifyWnd()); }
 
-namespace {
-
-struct Search {
-    DWORD pid;
-    const char* cls;
-    HWND owner;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK FindTopLevel(HWND w, LPARAM lp)
-{
-    Search* s = (Search*)lp;
-    char cls[64] = {};
-    GetClassNameA(w, cls, sizeof cls);
-    if (OwnerPid(w) != s->pid || strcmp(cls, s->cls) != 0)
-        return TRUE;
-    if (s->visibleOnly && !IsWindowVisible(w))
-        return TRUE;
-    if (s->owner && GetWindow(w, GW_OWNER) != s->owner)
-        return TRUE;
-    s->found = w;
-    return FALSE;
-}
-
-HWND FindOf(DWORD pid, const char* cls, HWND owner, bool visibleOnly)
-{
-    Search s = {pid, cls, owner, visibleOnly, nullptr};
-    EnumWindows(FindTopLevel, (LPARAM)&s);
-    return s.found;
-}
-
-}  // namespace
-
-HWND VisibleMenuOf(DWORD pid) { return FindOf(pid, "#32768", nullptr, true); }
+HWND VisibleMenuOf(DWORD pid) { return bench::TopLevelOf(pid, "#32768", nullptr, true); }
 
 bool CloseMenusOf(DWORD pid, bool* byKeyboard)
 {
@@ -128,7 +94,7 @@ bool KorvaneRun::Quit(DWORD timeoutMs)
     return process.WaitExit(timeoutMs);
 }
 
-HWND KorvaneRun::Popup() const { return FindOf(process.Pid(), "#32770", frame_, false); }
+HWND KorvaneRun::Popup() const { return bench::TopLevelOf(process.Pid(), "#32770", frame_); }
 
 bool KorvaneRun::Answers(DWORD timeoutMs) const
 {

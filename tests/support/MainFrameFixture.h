@@ -45,6 +45,19 @@ protected:
         bench::MouseMove(600, 300);
     }
     CMenuDlg& popup() { return frame->m_dlgTree; }
+
+    // With the menu flag up, a press at (x, y), outside the popup, only
+    // clears the flag; the next one there puts the popup away.
+    void ExpectFirstPressOutsideOnlyClearsTheMenuFlag(int x, int y)
+    {
+        EXPECT_EQ(bench::HookState()->isMenu, 1);
+        bench::MouseClick(x, y);
+        bench::Pump(200);
+        EXPECT_TRUE(popup().IsWindowVisible()) << "the first press outside hid the popup";
+        EXPECT_EQ(bench::HookState()->isMenu, 0);
+        bench::MouseClick(x, y);
+        EXPECT_TRUE(bench::WaitFor([&] { return !popup().IsWindowVisible(); })) << "the second press did not hide it";
+    }
     CMyTreeCtrl& tree() { return frame->m_dlgTree.m_tree; }
 
     CMainFrame* frame = nullptr;

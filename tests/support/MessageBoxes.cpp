@@ -1,5 +1,7 @@
 #include "support/bench.h"
 
+#include <cstring>
+
 namespace bench {
 
 namespace {
@@ -108,6 +110,37 @@ std::vector<HWND> VisibleWindowsOf(DWORD pid)
     ByPid s{pid, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&s));
     return s.out;
+}
+
+namespace {
+struct ByClass {
+    DWORD pid;
+    const char* cls;
+    HWND owner;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK FindTop(HWND w, LPARAM lp)
+{
+    ByClass* s = reinterpret_cast<ByClass*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (pid != s->pid || strcmp(cls, s->cls) != 0 || (s->visibleOnly && !IsWindowVisible(w)) ||
+        (s->owner && GetWindow(w, GW_OWNER) != s->owner))
+        return TRUE;
+    s->found = w;
+    return FALSE;
+}
+}  // namespace
+
+HWND TopLevelOf(DWORD pid, const char* cls, HWND owner, bool visibleOnly)
+{
+    ByClass s{pid, cls, owner, visibleOnly, NULL};
+    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&s));
+    return s.found;
 }
 
 }  // namespace bench

@@ -51,6 +51,9 @@ std::string MessageBoxText(HWND box);
 bool PressOk(HWND box);
 // All visible top-level windows of a process.
 std::vector<HWND> VisibleWindowsOf(DWORD pid);
+// A top-level window of the process with this class (and this owner, when
+// one is given; visible only, when asked), or null.
+HWND TopLevelOf(DWORD pid, const char* cls, HWND owner = nullptr, bool visibleOnly = false);
 
 // --- files and processes -----------------------------------------------
 std::string ExeDir();                  // folder of the running test, with a trailing backslash

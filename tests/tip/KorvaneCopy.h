@@ -112,14 +112,21 @@ protected:
         return w && korvane.Running() && OwnerPid(w) == korvane.Pid() ? w : NULL;
     }
 
-    // Korvane's visible "TIP" window, or null.
-    HWND Tip()
+    // Korvane's visible top-level window with this title, waiting up to
+    // timeoutMs; or null.
+    HWND VisibleTitled(const std::string& title, DWORD timeoutMs = 5000)
     {
-        for (HWND w : bench::VisibleWindowsOf(korvane.Pid()))
-            if (Title(w) == "TIP")
-                return w;
-        return NULL;
+        HWND found = NULL;
+        bench::WaitFor([&] {
+            for (HWND w : bench::VisibleWindowsOf(korvane.Pid()))
+                if (Title(w) == title)
+                    found = w;
+            return found != NULL;
+        }, timeoutMs);
+        return found;
     }
+    // Korvane's visible "TIP" window, or null.
+    HWND Tip() { return VisibleTitled("TIP", 0); }
 
     std::vector<std::string> VisibleTitles()
     {
